@@ -65,6 +65,7 @@ void ConsoleHost::OnRecordLine(std::int64_t lineNumber, const CString& line,
     std::fputs(" -> ", stdout);
     PrintValue(line, scan.timeOff);
     if (EndsBeforeItStarts(line, scan)) {
+        ++m_recordsEndingBeforeStart;
         std::fputs("  (TIME_OFF is earlier: crossed midnight UTC? QSO_DATE stays as it is)",
                    stdout);
     }

@@ -21,9 +21,13 @@ class ConsoleHost : public ConversionHost {
     void OnRecordLine(std::int64_t lineNumber, const CString& line,
                       const RecordScan& scan) override;
 
+    // Counted while reviewing records (--check).
+    std::int64_t RecordsEndingBeforeStart() const { return m_recordsEndingBeforeStart; }
+
   private:
     bool m_showProgress;
     bool m_reportRecords;
     bool m_progressShown = false;
     std::int64_t m_totalLines = -1;
+    std::int64_t m_recordsEndingBeforeStart = 0;
 };

@@ -47,7 +47,7 @@ bool WantsProgressLine(const CommandLine& command) {
     return !error && size >= kProgressFromBytes;
 }
 
-void PrintSummary(const CommandLine& command, const RunTally& tally) {
+void PrintSummary(const CommandLine& command, const RunTally& tally, const ConsoleHost& host) {
     if (command.quiet) {
         return;
     }
@@ -62,7 +62,7 @@ void PrintSummary(const CommandLine& command, const RunTally& tally) {
                      "; %lld lines would change, %lld records have a TIME_OFF earlier "
                      "than their TIME_ON; nothing written",
                      static_cast<long long>(tally.linesChanged),
-                     static_cast<long long>(tally.recordsEndingBeforeStart));
+                     static_cast<long long>(host.RecordsEndingBeforeStart()));
     }
     std::fputc('\n', stderr);
 }
@@ -111,7 +111,7 @@ int Convert(const CommandLine& command) {
     if (report.outcome != RunOutcome::Converted) {
         return ReportFailure(report.outcome, source, fileSink);
     }
-    PrintSummary(command, report.tally);
+    PrintSummary(command, report.tally, host);
     return kDone;
 }
 

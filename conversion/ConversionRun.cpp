@@ -48,12 +48,9 @@ class ProgressReporter {
     std::int64_t m_lastReported = 0;
 };
 
-void Tally(RunTally& tally, const CString& line, const RecordScan& scan) {
+void Tally(RunTally& tally, const RecordScan& scan) {
     if (scan.IsRewritable()) {
         ++tally.recordsGivenTimeOff;
-        if (EndsBeforeItStarts(line, scan)) {
-            ++tally.recordsEndingBeforeStart;
-        }
     } else if (scan.IsRecord()) {
         ++tally.recordsLeftUnchanged;
     }
@@ -91,7 +88,7 @@ RunReport RunConversion(LogSource& source, LogSink& sink, ConversionHost& host) 
         RecordScan scan = ScanRecordLine(line);
         if (scan.IsRecord()) {
             host.OnRecordLine(tally.lines + 1, line, scan);
-            Tally(tally, line, scan);
+            Tally(tally, scan);
             tally.linesChanged += RewriteTimeOnInPlace(line, scan) ? 1 : 0;
         }
         if (!sink.WriteLine(line)) {

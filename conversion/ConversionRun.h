@@ -55,7 +55,6 @@ struct RunTally {
     std::int64_t recordsGivenTimeOff = 0;   // record lines the rule applied to
     std::int64_t linesChanged = 0;          // of those, the ones whose bytes differ
     std::int64_t recordsLeftUnchanged = 0;  // record lines with a time field missing or malformed
-    std::int64_t recordsEndingBeforeStart = 0;
 };
 
 struct RunReport {

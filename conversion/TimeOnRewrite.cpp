@@ -1,16 +1,71 @@
 // conversion/TimeOnRewrite.cpp: reading the two time fields and moving TIME_OFF's value over.
 #include "conversion/TimeOnRewrite.h"
 
-#include <cstring>
-#include <string>
+#include <algorithm>
+#include <charconv>
 #include <string_view>
 
 namespace {
 
-constexpr const char kRecordMarker[] = "<STATION_CALLSIGN";
-constexpr const char kTimeOnTag[] = "<TIME_ON";
-constexpr const char kTimeOffTag[] = "<TIME_OFF";
+constexpr std::string_view kRecordMarker = "<STATION_CALLSIGN";
+constexpr std::string_view kTimeOnTag = "<TIME_ON";
+constexpr std::string_view kTimeOffTag = "<TIME_OFF";
+constexpr std::string_view kTimeTagsBegin = "<TIME_O";
 constexpr int kMaxLengthDigits = 9;  // keeps every declared length within an int
+constexpr std::size_t kMaxSpecifierSize = 24;
+
+struct TagPositions {
+    int timeOn = -1;
+    int timeOff = -1;
+};
+
+// The first "<TIME_ON" and the first "<TIME_OFF" at or after `from`, as two searches would find
+// them, in one pass over the line's '<' characters: this runs for every record line.
+TagPositions FindTimeTags(std::string_view line, std::size_t from) {
+    TagPositions found;
+    for (std::size_t at = line.find('<', from); at != std::string_view::npos;
+         at = line.find('<', at + 1)) {
+        std::string_view rest = line.substr(at);
+        // Most tags fail on their first letter; only a few reach the full comparison.
+        if (rest.size() < kTimeTagsBegin.size() || rest[1] != kTimeTagsBegin[1] ||
+            rest.substr(0, kTimeTagsBegin.size()) != kTimeTagsBegin) {
+            continue;
+        }
+        if (found.timeOn < 0 && rest.substr(0, kTimeOnTag.size()) == kTimeOnTag) {
+            found.timeOn = static_cast<int>(at);
+        } else if (found.timeOff < 0 && rest.substr(0, kTimeOffTag.size()) == kTimeOffTag) {
+            found.timeOff = static_cast<int>(at);
+        }
+        if (found.timeOn >= 0 && found.timeOff >= 0) {
+            break;
+        }
+    }
+    return found;
+}
+
+int DecimalDigits(int number) {
+    int digits = 1;
+    for (; number >= 10; number /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
+// True when the field is written "<TIME_ON:n>" already: a specifier of exactly that size that
+// declares n has no leading zeros and no type indicator.
+bool HasSpecifierFor(const TimeField& timeOn, int valueLength) {
+    int canonicalSize = static_cast<int>(kTimeOnTag.size()) + 2 + DecimalDigits(valueLength);
+    return timeOn.valueLength == valueLength && timeOn.valueStart - timeOn.start == canonicalSize;
+}
+
+// "<TIME_ON:" + length in decimal + ">", written into `buffer`.
+std::string_view TimeOnSpecifier(int valueLength, char (&buffer)[kMaxSpecifierSize]) {
+    char* end = std::copy(kTimeOnTag.begin(), kTimeOnTag.end(), buffer);
+    *end++ = ':';
+    end = std::to_chars(end, buffer + kMaxSpecifierSize - 1, valueLength).ptr;
+    *end++ = '>';
+    return std::string_view(buffer, static_cast<std::size_t>(end - buffer));
+}
 
 bool IsAsciiDigit(char ch) {
     return ch >= '0' && ch <= '9';
@@ -22,8 +77,8 @@ bool IsAsciiLetter(char ch) {
 
 // Reads ":" digits [":" letter] ">" and the value after the tag at `tagStart`; false when the
 // specifier has another form or the line ends before the declared value does.
-bool ReadField(std::string_view line, int tagStart, int tagLength, TimeField& field) {
-    std::size_t at = static_cast<std::size_t>(tagStart + tagLength);
+bool ReadField(std::string_view line, int tagStart, std::size_t tagLength, TimeField& field) {
+    std::size_t at = static_cast<std::size_t>(tagStart) + tagLength;
     if (at >= line.size() || line[at] != ':') {
         return false;
     }
@@ -84,19 +139,18 @@ long SecondsOfDay(std::string_view value) {
 RecordScan ScanRecordLine(const CString& line) {
     RecordScan scan;
     std::string_view text = line.View();
-    if (text.compare(0, std::strlen(kRecordMarker), kRecordMarker) != 0) {
+    if (text.substr(0, kRecordMarker.size()) != kRecordMarker) {
         return scan;
     }
-    int timeOn = line.Find(kTimeOnTag);
-    int timeOff = line.Find(kTimeOffTag);
-    if (timeOn < 0) {
+    // The marker itself holds neither tag, so the search starts after it.
+    TagPositions tags = FindTimeTags(text, kRecordMarker.size());
+    if (tags.timeOn < 0) {
         scan.shape = RecordLineShape::TimeOnMissing;
-    } else if (timeOff < 0) {
+    } else if (tags.timeOff < 0) {
         scan.shape = RecordLineShape::TimeOffMissing;
-    } else if (!ReadField(text, timeOff, static_cast<int>(std::strlen(kTimeOffTag)),
-                          scan.timeOff)) {
+    } else if (!ReadField(text, tags.timeOff, kTimeOffTag.size(), scan.timeOff)) {
         scan.shape = RecordLineShape::TimeOffMalformed;
-    } else if (!ReadField(text, timeOn, static_cast<int>(std::strlen(kTimeOnTag)), scan.timeOn)) {
+    } else if (!ReadField(text, tags.timeOn, kTimeOnTag.size(), scan.timeOn)) {
         scan.shape = RecordLineShape::TimeOnMalformed;
     } else if (Overlap(scan.timeOn, scan.timeOff)) {
         scan.shape = RecordLineShape::FieldsOverlap;
@@ -106,27 +160,25 @@ RecordScan ScanRecordLine(const CString& line) {
     return scan;
 }
 
-CString TimeOnFieldFor(const CString& line, const TimeField& timeOff) {
-    CString field("<TIME_ON:");
-    field += std::to_string(timeOff.valueLength).c_str();
-    field += ">";
-    return field + line.Mid(timeOff.valueStart, timeOff.valueLength);
-}
-
 bool RewriteTimeOnInPlace(CString& line, const RecordScan& scan) {
     if (!scan.IsRewritable()) {
         return false;
     }
     const TimeField& timeOn = scan.timeOn;
-    CString newField = TimeOnFieldFor(line, scan.timeOff);
-    int oldLength = timeOn.End() - timeOn.start;
-    if (newField.GetLength() == oldLength &&
-        line.View().substr(static_cast<std::size_t>(timeOn.start),
-                           static_cast<std::size_t>(oldLength)) == newField.View()) {
+    std::string_view value = ValueOf(line, scan.timeOff);
+    if (!HasSpecifierFor(timeOn, scan.timeOff.valueLength)) {
+        char buffer[kMaxSpecifierSize];
+        CString field(TimeOnSpecifier(scan.timeOff.valueLength, buffer));
+        line.Delete(timeOn.start, timeOn.End() - timeOn.start);
+        line.Insert(timeOn.start, field + CString(value));
+        return true;
+    }
+    // The usual record: same specifier, so only the value's bytes can differ.
+    if (ValueOf(line, timeOn) == value) {
         return false;
     }
-    line.Delete(timeOn.start, oldLength);
-    line.Insert(timeOn.start, newField);
+    std::string& bytes = line.Buffer();
+    std::copy(value.begin(), value.end(), bytes.begin() + timeOn.valueStart);
     return true;
 }
 

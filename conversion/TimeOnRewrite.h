@@ -45,6 +45,3 @@ bool RewriteTimeOnInPlace(CString& line, const RecordScan& scan);
 // True when both values are HHMM or HHMMSS times and TIME_OFF is the earlier one: the contact
 // crossed midnight UTC, and the record's date, which the rule leaves alone, needs a look.
 bool EndsBeforeItStarts(const CString& line, const RecordScan& scan);
-
-// The record line's new TIME_ON field text.
-CString TimeOnFieldFor(const CString& line, const TimeField& timeOff);

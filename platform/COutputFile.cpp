@@ -1,6 +1,7 @@
 // platform/COutputFile.cpp: buffered CR LF line output over the raw file calls.
 #include "platform/COutputFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -99,7 +100,12 @@ bool COutputFile::WriteLine(std::string_view line) {
     if (m_fd < 0 || m_failed) {
         return false;
     }
-    if (!Append(line) || !Append(kLineEnd)) {
+    if (line.size() + kLineEnd.size() <= m_buffer.size() - m_used) {
+        // The usual short line: one copy, the line end stored in place.
+        char* end = std::copy(line.begin(), line.end(), m_buffer.data() + m_used);
+        std::copy(kLineEnd.begin(), kLineEnd.end(), end);
+        m_used += line.size() + kLineEnd.size();
+    } else if (!Append(line) || !Append(kLineEnd)) {
         return false;
     }
     return m_policy == Flush::WhenBufferFull || FlushBuffer();
