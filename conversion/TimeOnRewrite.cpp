@@ -168,9 +168,10 @@ bool RewriteTimeOnInPlace(CString& line, const RecordScan& scan) {
     std::string_view value = ValueOf(line, scan.timeOff);
     if (!HasSpecifierFor(timeOn, scan.timeOff.valueLength)) {
         char buffer[kMaxSpecifierSize];
-        CString field(TimeOnSpecifier(scan.timeOff.valueLength, buffer));
+        // Built before the line changes: `value` points into the line.
+        CString field = CString(TimeOnSpecifier(scan.timeOff.valueLength, buffer)) + CString(value);
         line.Delete(timeOn.start, timeOn.End() - timeOn.start);
-        line.Insert(timeOn.start, field + CString(value));
+        line.Insert(timeOn.start, field);
         return true;
     }
     // The usual record: same specifier, so only the value's bytes can differ.
