@@ -9,8 +9,6 @@ namespace {
 
 const char* const kCalls[] = {"UA3AB", "K1ABC", "DL2XYZ", "JA1QRT", "VK2DEF/P",   "OH2GHJ",
                               "G4KLM", "W1AW",  "SP9NOP", "RA9QRS", "EA8/ON4TUV", "R1ANC"};
-const char* const kNames[] = {"Ivan", "Mike", "Hans", "Taro", "Pekka", "Ana Maria", "John"};
-const char* const kGrids[] = {"KO85", "FN42", "JO62", "PM95", "QF56", "KP20", "IO91"};
 
 struct Band {
     const char* band;
@@ -64,8 +62,6 @@ std::string Record(std::mt19937& random) {
     Field(line, "FREQ", band.frequency);
     Field(line, "RST_SENT", "59");
     Field(line, "RST_RCVD", "57");
-    Field(line, "NAME", Pick(kNames, random));
-    Field(line, "GRIDSQUARE", Pick(kGrids, random));
     line += "<EOR>\r\n";
     return line;
 }
