@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = 256 * 1024;
 constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
