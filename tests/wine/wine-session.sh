@@ -31,6 +31,11 @@ start() {
     [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
     use_session
     "$loader" wineboot --init >/dev/null 2>&1
+    # A virtual desktop: Wine draws the frames and manages minimising itself, as no window
+    # manager runs on this display.
+    "$loader" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        >/dev/null 2>&1
     "$server" -w
 }
 
