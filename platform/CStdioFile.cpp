@@ -5,12 +5,6 @@
 #include <climits>
 #include <cstring>
 
-namespace {
-
-constexpr std::size_t kChunkSize = 64 * 1024;
-
-}  // namespace
-
 CStdioFile::~CStdioFile() {
     Close();
 }
@@ -38,7 +32,7 @@ BOOL CStdioFile::Attach(int fd) {
     m_atEnd = false;
     m_readFailed = false;
     m_lastError = 0;
-    m_buffer.resize(kChunkSize);
+    m_buffer.resize(m_chunkSize > 0 ? m_chunkSize : 1);
     m_begin = m_end = 0;
     return TRUE;
 }
@@ -133,7 +127,7 @@ std::int64_t CStdioFile::CountRemainingLines() {
         }
     };
     countIn(m_buffer.data() + m_begin, remaining);
-    std::vector<char> scan(kChunkSize);
+    std::vector<char> scan(kDefaultChunkSize);
     bool scanFailed = false;
     for (;;) {
         long got = rawfile::ReadSome(m_fd, scan.data(), scan.size());

@@ -14,8 +14,11 @@
 class CStdioFile {
   public:
     enum OpenFlags : unsigned { modeRead = 0 };
+    static constexpr std::size_t kDefaultChunkSize = 64 * 1024;
 
-    CStdioFile() = default;
+    // `chunkSize`: how much one read from the file takes; small sizes let tests put line ends
+    // and CR LF pairs across chunk boundaries.
+    explicit CStdioFile(std::size_t chunkSize = kDefaultChunkSize) : m_chunkSize(chunkSize) {}
     ~CStdioFile();
     CStdioFile(const CStdioFile&) = delete;
     CStdioFile& operator=(const CStdioFile&) = delete;
@@ -43,6 +46,7 @@ class CStdioFile {
     BOOL Fail();
     BOOL Attach(int fd);
 
+    std::size_t m_chunkSize;
     int m_fd = -1;
     bool m_ownsFd = false;
     bool m_atEnd = false;

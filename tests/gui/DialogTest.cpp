@@ -194,6 +194,7 @@ struct FailureCase {
     const char* name;
     bool withLog;
     void (*arrange)(const Folder& folder);
+    bool holdOutputOpen;  // as a running logger might, with no sharing at all
     const std::wstring* message;
 };
 void PrintTo(const FailureCase& row, std::ostream* out) {
@@ -201,12 +202,18 @@ void PrintTo(const FailureCase& row, std::ostream* out) {
 }
 
 const FailureCase kFailureCases[] = {
-    {"no input", false, [](const Folder&) {}, &kInputMissing},
+    {"no input", false, [](const Folder&) {}, false, &kInputMissing},
     {"output name taken by a folder", true,
-     [](const Folder& folder) { fs::create_directory(folder.Output()); }, &kOutputUnwritable},
-    {"output held open by another program", true,
-     [](const Folder& folder) { WriteBytes(folder.Output(), "kept as it is\r\n"); },
+     [](const Folder& folder) { fs::create_directory(folder.Output()); }, false,
      &kOutputUnwritable},
+    {"output held open by another program", true,
+     [](const Folder& folder) { WriteBytes(folder.Output(), "kept as it is\r\n"); }, true,
+     &kOutputUnwritable},
+    {"output is a hard link to the input", true,
+     [](const Folder& folder) {
+         CreateHardLinkA(folder.Output().c_str(), folder.Input().c_str(), nullptr);
+     },
+     false, &kOutputUnwritable},
 };
 
 class StartFailure : public testing::TestWithParam<FailureCase> {};
@@ -215,9 +222,8 @@ TEST_P(StartFailure, TellsWhichFileFailedAndLosesNothing) {
     const FailureCase& row = GetParam();
     Folder folder(row.withLog);
     row.arrange(folder);
-    // A program holding the file open with no sharing at all, as a running logger might.
     HANDLE held = INVALID_HANDLE_VALUE;
-    if (row.message == &kOutputUnwritable && fs::is_regular_file(folder.Output())) {
+    if (row.holdOutputOpen) {
         held = CreateFileA(folder.Output().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -236,7 +242,7 @@ TEST_P(StartFailure, TellsWhichFileFailedAndLosesNothing) {
     }
     EXPECT_EQ(folder.Names(), namesBefore);
     if (row.withLog) {
-        EXPECT_EQ(ReadBytes(folder.Input()), ReadBytes(g_logPath));
+        EXPECT_EQ(ReadBytes(folder.Input()), ReadBytes(g_logPath)) << "the input keeps its bytes";
     }
 }
 

@@ -1,0 +1,151 @@
+// tests/FaultInjectionTest.cpp: reads and writes that fail part-way, injected through the run's
+// source and sink, and outputs that are the input under another name. Whatever fails, the input
+// keeps its bytes and no incomplete output stays behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "conversion/FileLog.h"
+#include "conversion/Messages.h"
+#include "tests/RecordingHost.h"
+#include "tests/TestSupport.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Log(int lines) {
+    std::string log = "<ADIF_VER:5>3.1.4 <EOH>\r\n";
+    for (int i = 1; i < lines; ++i) {
+        log += "<STATION_CALLSIGN:5>OH1AA <CALL:5>UA3AB <TIME_ON:6>120000 <TIME_OFF:6>121500\r\n";
+    }
+    return log;
+}
+
+// The real file source, failing like a bad disk once `goodLines` lines have been read.
+class FailingSource : public LogSource {
+  public:
+    FailingSource(FileLogSource& inner, int goodLines) : m_inner(inner), m_goodLines(goodLines) {}
+    bool Open() override { return m_inner.Open(); }
+    std::int64_t CountLines() override { return m_inner.CountLines(); }
+    Read ReadLine(CString& line) override {
+        return m_read++ < m_goodLines ? m_inner.ReadLine(line) : Read::Failed;
+    }
+    void Close() override { m_inner.Close(); }
+
+  private:
+    FileLogSource& m_inner;
+    int m_goodLines;
+    int m_read = 0;
+};
+
+// The real file sink, failing like a full disk once `goodLines` lines have been written.
+class FailingSink : public LogSink {
+  public:
+    FailingSink(FileLogSink& inner, int goodLines) : m_inner(inner), m_goodLines(goodLines) {}
+    bool Create() override { return m_inner.Create(); }
+    bool WriteLine(const CString& line) override {
+        return m_written++ < m_goodLines && m_inner.WriteLine(line);
+    }
+    bool Close() override { return m_inner.Close(); }
+    void Discard() override { m_inner.Discard(); }
+
+  private:
+    FileLogSink& m_inner;
+    int m_goodLines;
+    int m_written = 0;
+};
+
+struct MidRunCase {
+    const char* name;
+    bool failRead;  // else the write fails
+    int goodLines;
+    RunOutcome outcome;
+    const char* message;
+};
+void PrintTo(const MidRunCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const MidRunCase kMidRunCases[] = {
+    {"read fails at once", true, 0, RunOutcome::InputNotRead, kInputUnreadableMessage},
+    {"read fails after 37 lines", true, 37, RunOutcome::InputNotRead, kInputUnreadableMessage},
+    {"read fails before the last line", true, 99, RunOutcome::InputNotRead,
+     kInputUnreadableMessage},
+    {"write fails at once", false, 0, RunOutcome::OutputNotWritten, kOutputUnwritableMessage},
+    {"write fails after 37 lines", false, 37, RunOutcome::OutputNotWritten,
+     kOutputUnwritableMessage},
+    {"write fails on the last line", false, 99, RunOutcome::OutputNotWritten,
+     kOutputUnwritableMessage},
+};
+
+class MidRunFailure : public testing::TestWithParam<MidRunCase> {};
+
+TEST_P(MidRunFailure, TellsTheUserAndLeavesNoIncompleteOutput) {
+    const MidRunCase& row = GetParam();
+    TempDir dir;
+    std::string log = Log(100);
+    WriteBytes(dir / "tavu2.adi", log);
+    FileLogSource source(dir / "tavu2.adi");
+    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
+    FailingSource failingSource(source, row.failRead ? row.goodLines : 1000);
+    FailingSink failingSink(sink, row.failRead ? 1000 : row.goodLines);
+    RecordingHost host;
+
+    RunReport report = RunConversion(failingSource, failingSink, host);
+
+    EXPECT_EQ(report.outcome, row.outcome);
+    EXPECT_EQ(report.tally.lines, row.goodLines);
+    ASSERT_GE(host.calls.size(), 2u);
+    EXPECT_EQ(host.calls.end()[-2], std::string("message ") + row.message);
+    EXPECT_EQ(host.calls.back(), "end");
+    EXPECT_EQ(ReadBytes(dir / "tavu2.adi"), log);
+    EXPECT_FALSE(Exists(dir / "Tavu_to_Logger.adi"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Injected, MidRunFailure, testing::ValuesIn(kMidRunCases), RowName());
+
+#ifdef _WIN32
+
+// Windows names one file in ways the Linux tests cannot show: a hard link made by the system's
+// own call, and a file another program holds with no sharing at all.
+TEST(WindowsFiles, RefusesAnOutputThatIsAHardLinkToTheInput) {
+    TempDir dir;
+    std::string log = Log(10);
+    WriteBytes(dir / "tavu2.adi", log);
+    ASSERT_TRUE(CreateHardLinkA((dir / "Tavu_to_Logger.adi").c_str(), (dir / "tavu2.adi").c_str(),
+                                nullptr));
+    FileLogSource source(dir / "tavu2.adi");
+    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
+    RecordingHost host;
+
+    EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::OutputNotWritten);
+    EXPECT_TRUE(sink.RefusedAsInput());
+    EXPECT_EQ(ReadBytes(dir / "tavu2.adi"), log);
+    EXPECT_EQ(ReadBytes(dir / "Tavu_to_Logger.adi"), log) << "the link is left alone";
+}
+
+TEST(WindowsFiles, LeavesAnOutputHeldByAnotherProgramUntouched) {
+    TempDir dir;
+    WriteBytes(dir / "tavu2.adi", Log(10));
+    WriteBytes(dir / "Tavu_to_Logger.adi", "held\r\n");
+    HANDLE held = CreateFileA((dir / "Tavu_to_Logger.adi").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    FileLogSource source(dir / "tavu2.adi");
+    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
+    RecordingHost host;
+
+    EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::OutputNotWritten);
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(dir / "Tavu_to_Logger.adi"), "held\r\n");
+}
+
+#endif
+
+}  // namespace
