@@ -47,28 +47,30 @@ MessageMapEntry Entry(UINT message, UINT code, UINT id, HCURSOR (Target::*handle
 
 }  // namespace messagemap
 
+// clang-format off
+
 // In the class body.
-#define DECLARE_MESSAGE_MAP()                  \
-  protected:                                   \
-    static const MessageMap* ThisMessageMap(); \
+#define DECLARE_MESSAGE_MAP()                                                   \
+protected:                                                                      \
+    static const MessageMap* ThisMessageMap();                                  \
     const MessageMap* GetMessageMap() const override;
 
-// In the .cpp: BEGIN_MESSAGE_MAP(Class, Base) entries... END_MESSAGE_MAP()
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)          \
-    const MessageMap* theClass::GetMessageMap() const { \
-        return ThisMessageMap();                        \
-    }                                                   \
-    const MessageMap* theClass::ThisMessageMap() {      \
-        using ThisClass [[maybe_unused]] = theClass;    \
-        using TheBaseClass = baseClass;                 \
+// In the .cpp: BEGIN_MESSAGE_MAP(Class, Base), one entry macro per line, END_MESSAGE_MAP().
+// The table is built on first use and linked to the base class's table.
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
+    const MessageMap* theClass::GetMessageMap() const { return ThisMessageMap(); } \
+    const MessageMap* theClass::ThisMessageMap() {                              \
+        using ThisClass [[maybe_unused]] = theClass;                            \
+        using TheBaseClass = baseClass;                                         \
         static const MessageMapEntry entries[] = {
-#define END_MESSAGE_MAP()                                                   \
-    MessageMapEntry {}                                                      \
-    }                                                                       \
-    ;                                                                       \
-    static const MessageMap map = {&TheBaseClass::ThisMessageMap, entries}; \
-    return &map;                                                            \
+
+#define END_MESSAGE_MAP()                                                       \
+            MessageMapEntry{}};                                                 \
+        static const MessageMap map = {&TheBaseClass::ThisMessageMap, entries}; \
+        return &map;                                                            \
     }
+
+// clang-format on
 
 // void OnSysCommand(UINT id, LPARAM lParam)
 #define ON_WM_SYSCOMMAND()                 \

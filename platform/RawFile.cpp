@@ -36,8 +36,10 @@ HANDLE HandleOf(int fd) {
 
 }  // namespace
 
+// Others may read along, but none may write while we read: an export still being written is
+// refused rather than half read.
 int OpenForReading(const char* path) {
-    return _sopen(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT, _SH_DENYNO);
+    return _sopen(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT, _SH_DENYWR);
 }
 
 int OpenForWriting(const char* path) {

@@ -9,8 +9,8 @@ converter=(cmake ninja-build g++)
 # wine64 only: with wine32 present, Debian's wine wrappers pick a 32-bit loader this kernel
 # cannot run.
 app=("${converter[@]}" mingw-w64 wine64 xvfb)
-all=("${app[@]}" googletest libgtest-dev libbenchmark-dev icoutils python3-pefile perl time
-     clang libclang-rt-14-dev valgrind)
+all=("${app[@]}" googletest libgtest-dev libbenchmark-dev python3-pefile perl time
+     clang libclang-rt-14-dev valgrind clang-format git)
 
 case "${1:-all}" in
     converter) wanted=("${converter[@]}") ;;

@@ -124,10 +124,25 @@ TEST(WindowsFiles, RefusesAnOutputThatIsAHardLinkToTheInput) {
     FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
     RecordingHost host;
 
+    // Refused either way: the input is open deny-write, and the link leads to the input.
     EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::OutputNotWritten);
-    EXPECT_TRUE(sink.RefusedAsInput());
     EXPECT_EQ(ReadBytes(dir / "tavu2.adi"), log);
     EXPECT_EQ(ReadBytes(dir / "Tavu_to_Logger.adi"), log) << "the link is left alone";
+}
+
+TEST(WindowsFiles, RefusesAnInputAnotherProgramIsWriting) {
+    TempDir dir;
+    WriteBytes(dir / "tavu2.adi", Log(10));
+    HANDLE writer = CreateFileA((dir / "tavu2.adi").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    FileLogSource source(dir / "tavu2.adi");
+    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
+    RecordingHost host;
+
+    EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::InputNotOpened);
+    CloseHandle(writer);
+    EXPECT_FALSE(Exists(dir / "Tavu_to_Logger.adi"));
 }
 
 TEST(WindowsFiles, LeavesAnOutputHeldByAnotherProgramUntouched) {
