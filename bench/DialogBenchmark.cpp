@@ -9,16 +9,6 @@
 
 namespace {
 
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') {
-        path = "Z:" + path;
-    }
-    for (char& ch : path) {
-        ch = ch == '/' ? '\\' : ch;
-    }
-    return path;
-}
-
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);

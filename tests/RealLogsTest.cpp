@@ -94,15 +94,8 @@ TEST_P(RealLog, ConvertsAsTheRuleSays) {
     }
 }
 
-std::string NameOf(const testing::TestParamInfo<std::string>& info) {
-    std::string name;
-    for (char ch : info.param) {
-        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    }
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Fixtures, RealLog, testing::ValuesIn(RealLogs()), NameOf);
+INSTANTIATE_TEST_SUITE_P(Fixtures, RealLog, testing::ValuesIn(RealLogs()),
+                         [](const auto& row) { return AsTestName(row.param); });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RealLog);
 
 }  // namespace

@@ -44,3 +44,13 @@ bool Exists(const std::string& path) {
     std::error_code ignored;
     return fs::exists(fs::symlink_status(path, ignored));
 }
+
+std::string AsTestName(std::string_view text) {
+    std::string name;
+    for (char ch : text) {
+        bool keep =
+            (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9');
+        name += keep ? ch : '_';
+    }
+    return name;
+}

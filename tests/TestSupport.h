@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // Removed with everything in it when the test ends.
 class TempDir {
@@ -26,16 +27,13 @@ std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 bool Exists(const std::string& path);
 
+// `text` with everything but ASCII letters and digits turned into '_', as test names must be.
+std::string AsTestName(std::string_view text);
+
 // Names a parameterised test after its row's `name`, so a failure says which row it was.
 struct RowName {
     template <class Row>
     std::string operator()(const testing::TestParamInfo<Row>& info) const {
-        std::string name;
-        for (const char* c = info.param.name; *c != '\0'; ++c) {
-            bool keep =
-                (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z') || (*c >= '0' && *c <= '9');
-            name += keep ? *c : '_';
-        }
-        return name;
+        return AsTestName(info.param.name);
     }
 };

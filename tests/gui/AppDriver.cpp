@@ -37,6 +37,16 @@ HWND FindDialog(DWORD processId, HWND owner, const std::wstring& title) {
 
 }  // namespace
 
+std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') {
+        path = "Z:" + path;
+    }
+    for (char& ch : path) {
+        ch = ch == '/' ? '\\' : ch;
+    }
+    return path;
+}
+
 std::wstring WindowText(HWND window) {
     // WM_GETTEXT is carried across processes, so controls of the program answer with their text.
     wchar_t text[512] = L"";

@@ -9,6 +9,9 @@
 // Where halvrin.exe is; set from the command line.
 extern std::string g_appPath;
 
+// A path as Windows programs under Wine see it: /work/x becomes Z:\work\x.
+std::string WindowsPath(std::string path);
+
 // Milliseconds any one wait may take before the test fails instead of hanging.
 constexpr DWORD kPatience = 30000;
 

@@ -10,17 +10,6 @@ std::string g_logPath;
 
 namespace {
 
-// Paths may come from Linux, as /work/...; under Wine the root is drive Z:.
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') {
-        path = "Z:" + path;
-    }
-    for (char& ch : path) {
-        ch = ch == '/' ? '\\' : ch;
-    }
-    return path;
-}
-
 bool TakeOption(const std::string& argument, const std::string& name, std::string& value) {
     if (argument.rfind(name, 0) != 0) {
         return false;
