@@ -10,7 +10,6 @@ namespace {
 constexpr std::string_view kRecordMarker = "<STATION_CALLSIGN";
 constexpr std::string_view kTimeOnTag = "<TIME_ON";
 constexpr std::string_view kTimeOffTag = "<TIME_OFF";
-constexpr std::string_view kTimeTagsBegin = "<TIME_O";
 constexpr int kMaxLengthDigits = 9;  // keeps every declared length within an int
 constexpr std::size_t kMaxSpecifierSize = 24;
 
@@ -26,9 +25,8 @@ TagPositions FindTimeTags(std::string_view line, std::size_t from) {
     for (std::size_t at = line.find('<', from); at != std::string_view::npos;
          at = line.find('<', at + 1)) {
         std::string_view rest = line.substr(at);
-        // Most tags fail on their first letter; only a few reach the full comparison.
-        if (rest.size() < kTimeTagsBegin.size() || rest[1] != kTimeTagsBegin[1] ||
-            rest.substr(0, kTimeTagsBegin.size()) != kTimeTagsBegin) {
+        // Most tags fail on their first letter; only a few reach the full comparisons.
+        if (rest.size() < 2 || rest[1] != 'T') {
             continue;
         }
         if (found.timeOn < 0 && rest.substr(0, kTimeOnTag.size()) == kTimeOnTag) {
