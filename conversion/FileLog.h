@@ -11,7 +11,10 @@
 // "-" names standard input.
 class FileLogSource : public LogSource {
   public:
-    explicit FileLogSource(std::string fileName) : m_fileName(std::move(fileName)) {}
+    // `readChunk`: how much one read takes; tests make it small to put line ends across reads.
+    explicit FileLogSource(std::string fileName,
+                           std::size_t readChunk = CStdioFile::kDefaultChunkSize)
+        : m_fileName(std::move(fileName)), m_file(readChunk) {}
 
     bool Open() override;
     std::int64_t CountLines() override { return m_file.CountRemainingLines(); }

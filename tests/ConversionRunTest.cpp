@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion/FileLog.h"
 #include "conversion/Messages.h"
-#include "tests/RecordingHost.h"
-#include "tests/TestSupport.h"
+#include "tests/DialogFiles.h"
 
 namespace {
 
@@ -33,21 +31,6 @@ const std::string kConverted =
     "<STATION_CALLSIGN:5>OH1AA <CALL:5>UA3AB <TIME_ON:6>121500 <TIME_OFF:6>121500 <EOR>\r\n"
     "<STATION_CALLSIGN:5>OH1AA <CALL:4>K1AB <TIME_ON:4>0001 <TIME_OFF:4>0001 <EOR>\r\n"
     "<STATION_CALLSIGN:5>OH1AA <CALL:4>K2AB <TIME_ON:6>1200\r\n";
-
-// The dialog's pair of files in a private folder.
-struct DialogFiles {
-    explicit DialogFiles(COutputFile::Flush policy = COutputFile::Flush::EveryLine)
-        : source(dir / "tavu2.adi"), sink(dir / "Tavu_to_Logger.adi", source, policy) {}
-
-    RunReport Go() { return RunConversion(source, sink, host); }
-    std::string Input() const { return dir / "tavu2.adi"; }
-    std::string Output() const { return dir / "Tavu_to_Logger.adi"; }
-
-    TempDir dir;
-    RecordingHost host;
-    FileLogSource source;
-    FileLogSink sink;
-};
 
 TEST(ConversionRun, ConvertsAnEmptyFileToAnEmptyFile) {
     DialogFiles run;

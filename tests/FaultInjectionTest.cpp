@@ -6,10 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "conversion/FileLog.h"
 #include "conversion/Messages.h"
-#include "tests/RecordingHost.h"
-#include "tests/TestSupport.h"
+#include "tests/DialogFiles.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -88,24 +86,21 @@ class MidRunFailure : public testing::TestWithParam<MidRunCase> {};
 
 TEST_P(MidRunFailure, TellsTheUserAndLeavesNoIncompleteOutput) {
     const MidRunCase& row = GetParam();
-    TempDir dir;
+    DialogFiles files;
     std::string log = Log(100);
-    WriteBytes(dir / "tavu2.adi", log);
-    FileLogSource source(dir / "tavu2.adi");
-    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
-    FailingSource failingSource(source, row.failRead ? row.goodLines : 1000);
-    FailingSink failingSink(sink, row.failRead ? 1000 : row.goodLines);
-    RecordingHost host;
+    WriteBytes(files.Input(), log);
+    FailingSource failingSource(files.source, row.failRead ? row.goodLines : 1000);
+    FailingSink failingSink(files.sink, row.failRead ? 1000 : row.goodLines);
 
-    RunReport report = RunConversion(failingSource, failingSink, host);
+    RunReport report = RunConversion(failingSource, failingSink, files.host);
 
     EXPECT_EQ(report.outcome, row.outcome);
     EXPECT_EQ(report.tally.lines, row.goodLines);
-    ASSERT_GE(host.calls.size(), 2u);
-    EXPECT_EQ(host.calls.end()[-2], std::string("message ") + row.message);
-    EXPECT_EQ(host.calls.back(), "end");
-    EXPECT_EQ(ReadBytes(dir / "tavu2.adi"), log);
-    EXPECT_FALSE(Exists(dir / "Tavu_to_Logger.adi"));
+    ASSERT_GE(files.host.calls.size(), 2u);
+    EXPECT_EQ(files.host.calls.end()[-2], std::string("message ") + row.message);
+    EXPECT_EQ(files.host.calls.back(), "end");
+    EXPECT_EQ(ReadBytes(files.Input()), log);
+    EXPECT_FALSE(Exists(files.Output()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Injected, MidRunFailure, testing::ValuesIn(kMidRunCases), RowName());
@@ -115,50 +110,40 @@ INSTANTIATE_TEST_SUITE_P(Injected, MidRunFailure, testing::ValuesIn(kMidRunCases
 // Windows names one file in ways the Linux tests cannot show: a hard link made by the system's
 // own call, and a file another program holds with no sharing at all.
 TEST(WindowsFiles, RefusesAnOutputThatIsAHardLinkToTheInput) {
-    TempDir dir;
+    DialogFiles files;
     std::string log = Log(10);
-    WriteBytes(dir / "tavu2.adi", log);
-    ASSERT_TRUE(CreateHardLinkA((dir / "Tavu_to_Logger.adi").c_str(), (dir / "tavu2.adi").c_str(),
-                                nullptr));
-    FileLogSource source(dir / "tavu2.adi");
-    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
-    RecordingHost host;
+    WriteBytes(files.Input(), log);
+    ASSERT_TRUE(CreateHardLinkA(files.Output().c_str(), files.Input().c_str(), nullptr));
 
     // Refused either way: the input is open deny-write, and the link leads to the input.
-    EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::OutputNotWritten);
-    EXPECT_EQ(ReadBytes(dir / "tavu2.adi"), log);
-    EXPECT_EQ(ReadBytes(dir / "Tavu_to_Logger.adi"), log) << "the link is left alone";
+    EXPECT_EQ(files.Go().outcome, RunOutcome::OutputNotWritten);
+    EXPECT_EQ(ReadBytes(files.Input()), log);
+    EXPECT_EQ(ReadBytes(files.Output()), log) << "the link is left alone";
 }
 
 TEST(WindowsFiles, RefusesAnInputAnotherProgramIsWriting) {
-    TempDir dir;
-    WriteBytes(dir / "tavu2.adi", Log(10));
-    HANDLE writer = CreateFileA((dir / "tavu2.adi").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
+    DialogFiles files;
+    WriteBytes(files.Input(), Log(10));
+    HANDLE writer = CreateFileA(files.Input().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    FileLogSource source(dir / "tavu2.adi");
-    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
-    RecordingHost host;
 
-    EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::InputNotOpened);
+    EXPECT_EQ(files.Go().outcome, RunOutcome::InputNotOpened);
     CloseHandle(writer);
-    EXPECT_FALSE(Exists(dir / "Tavu_to_Logger.adi"));
+    EXPECT_FALSE(Exists(files.Output()));
 }
 
 TEST(WindowsFiles, LeavesAnOutputHeldByAnotherProgramUntouched) {
-    TempDir dir;
-    WriteBytes(dir / "tavu2.adi", Log(10));
-    WriteBytes(dir / "Tavu_to_Logger.adi", "held\r\n");
-    HANDLE held = CreateFileA((dir / "Tavu_to_Logger.adi").c_str(), GENERIC_READ, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    DialogFiles files;
+    WriteBytes(files.Input(), Log(10));
+    WriteBytes(files.Output(), "held\r\n");
+    HANDLE held =
+        CreateFileA(files.Output().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    FileLogSource source(dir / "tavu2.adi");
-    FileLogSink sink(dir / "Tavu_to_Logger.adi", source, COutputFile::Flush::EveryLine);
-    RecordingHost host;
 
-    EXPECT_EQ(RunConversion(source, sink, host).outcome, RunOutcome::OutputNotWritten);
+    EXPECT_EQ(files.Go().outcome, RunOutcome::OutputNotWritten);
     CloseHandle(held);
-    EXPECT_EQ(ReadBytes(dir / "Tavu_to_Logger.adi"), "held\r\n");
+    EXPECT_EQ(ReadBytes(files.Output()), "held\r\n");
 }
 
 #endif

@@ -44,25 +44,6 @@ class MemoryFile {
     std::string m_path;
 };
 
-// The file source with a chosen read size, so line ends fall across reads.
-class SmallChunkSource : public LogSource {
-  public:
-    SmallChunkSource(const std::string& path, std::size_t chunk) : m_path(path), m_file(chunk) {}
-    bool Open() override { return m_file.Open(m_path.c_str(), CStdioFile::modeRead) != FALSE; }
-    std::int64_t CountLines() override { return m_file.CountRemainingLines(); }
-    Read ReadLine(CString& line) override {
-        if (m_file.ReadString(line)) {
-            return Read::Line;
-        }
-        return m_file.ReadFailed() ? Read::Failed : Read::End;
-    }
-    void Close() override { m_file.Close(); }
-
-  private:
-    std::string m_path;
-    CStdioFile m_file;
-};
-
 class CountingHost : public ConversionHost {
   public:
     void SetProgressRange(std::int64_t totalLines) override { range = totalLines; }
@@ -89,9 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryFile input(bytes);
     MemoryFile output("stale bytes the run must replace");
-    SmallChunkSource source(input.Path(), chunk);
-    FileLogSource identitySource(input.Path());
-    FileLogSink sink(output.Path(), identitySource, flush);
+    FileLogSource source(input.Path(), chunk);
+    FileLogSink sink(output.Path(), source, flush);
     CountingHost host;
     RunReport report = RunConversion(source, sink, host);
 
